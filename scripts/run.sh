@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the calculator for Windows and runs it under Wine. On a machine
+# without a display it runs on a private X display and saves a screenshot.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+build=$root/build
+
+bash scripts/setup.sh
+mkdir -p "$build"
+cmake --preset win32 >"$build/configure-win32.log"
+cmake --build --preset win32 --target velorin-calc >"$build/build-win32.log"
+
+source tests/wine/session.sh
+if [ -n "${DISPLAY:-}" ]; then
+  wine_environment "$build/wine"
+  wine_prefix_create
+  wine build/win32/app/velorin-calc.exe
+else
+  wine_session_start "$build/wine"
+  echo "No display: running on the private display $DISPLAY."
+  wine build/win32/app/velorin-calc.exe &
+  sleep 8
+  wine_screenshot "$build/run.png"
+  echo "Screenshot saved to build/run.png; close the program or press Ctrl+C to end."
+  wait
+fi
