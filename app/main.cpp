@@ -1,40 +1,16 @@
-// Program entry: opens the calculator's window and runs until it closes.
+// Program entry: builds the main window and runs until the program's last
+// window has closed.
 #include <windows.h>
 
-#include "app/maker.h"
-#include "ui/wide_text.h"
+#include <commctrl.h>
 
-namespace {
+#include "ui/load_window.h"
+#include "ui/main_window.h"
 
-LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-    if (message == WM_DESTROY) {
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wparam, lparam);
-}
-
-}  // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    WNDCLASSW window_class{};
-    window_class.lpfnWndProc = window_procedure;
-    window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    window_class.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    window_class.lpszClassName = L"VelorinCalculator";
-    RegisterClassW(&window_class);
-    const std::wstring title =
-        velorin::wide_from_cp936("Velorin等级经验计算器 V1.0  QQ群：" MAKER_CHAT_GROUP);
-    HWND window =
-        CreateWindowExW(0, window_class.lpszClassName, title.c_str(),
-                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 499, 465, nullptr, nullptr, instance, nullptr);
-    ShowWindow(window, SW_SHOW);
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    velorin::load_window(velorin::main_window);
+    velorin::run_message_loop();
     return 0;
 }

@@ -16,6 +16,14 @@ class control_access {
     // text-change event once, synchronously, even when the text is unchanged.
     virtual void set_text(std::string_view control, std::string_view text) = 0;
 
+    // Replaces a label's caption and redraws it; raises no event.
+    virtual void set_caption(std::string_view control, std::string_view caption) = 0;
+
+    // A label's top edge and height, in pixels relative to its parent.
+    virtual int top(std::string_view control) = 0;
+    virtual void set_top(std::string_view control, int top) = 0;
+    virtual int height(std::string_view control) = 0;
+
     // A task-modal message box titled "信息：" with one OK button; returns
     // when the user has closed it.
     virtual void show_message(std::string_view message) = 0;

@@ -28,6 +28,14 @@ class fake_window final : public control_access {
 
     void show_message(std::string_view message) override { messages.emplace_back(message); }
 
+    void set_caption(std::string_view control, std::string_view caption) override {
+        texts_[std::string(control)] = std::string(caption);
+    }
+    int top(std::string_view control) override { return tops_[std::string(control)]; }
+    void set_top(std::string_view control, int top) override { tops_[std::string(control)] = top; }
+    int height(std::string_view control) override { return heights_[std::string(control)]; }
+    void set_height(std::string_view control, int height) { heights_[std::string(control)] = height; }
+
     // A change typed by the user: the text is replaced and the event raised.
     void type(std::string_view control, std::string_view text) {
         texts_[std::string(control)] = std::string(text);
@@ -54,6 +62,8 @@ class fake_window final : public control_access {
     }
 
     std::map<std::string, std::string> texts_;
+    std::map<std::string, int> tops_;
+    std::map<std::string, int> heights_;
     std::map<std::string, std::function<void(fake_window&)>> handlers_;
 };
 
