@@ -1,6 +1,6 @@
 // Identifiers of the program's resources, shared by the C++ sources and the
-// resource script; plain #defines, since the resource compiler reads nothing
-// else.
+// resource script; plain #defines, the only constants the resource compiler
+// understands.
 #ifndef VELORIN_RESOURCE_IDS_H
 #define VELORIN_RESOURCE_IDS_H
 
