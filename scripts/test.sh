@@ -52,6 +52,9 @@ source tests/wine/session.sh
 wine_session_start "$build/wine-test"
 run_gtest wine-core wine build/win32/tests/core_tests.exe
 run_gtest wine-win32 wine build/win32/tests/win32_tests.exe
+# Screenshots of every window the end-to-end tests open are kept here.
+export VELORIN_SCREENSHOTS=$build/screenshots
+run_gtest wine-e2e wine build/win32/tests/e2e/e2e_tests.exe
 wine_session_stop
 
 echo "$passed passed, $failed failed"
