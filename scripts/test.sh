@@ -48,14 +48,26 @@ run_gtest() {
 
 run_gtest native-core build/native/tests/core_tests
 
+# The maker's site for the Windows tests: the bundled pages, and whatever
+# page, response or failure a test asks the server for.
+python3 tests/http/test_server.py --directory site >"$logs/test-server.log" 2>&1 &
+server_pid=$!
+for _ in $(seq 100); do
+  (exec 3<>/dev/tcp/127.0.0.1/8936 && exec 4<>/dev/tcp/127.0.0.1/8937) 2>/dev/null && break
+  sleep 0.1
+done
+stop_server() { kill "$server_pid" 2>/dev/null; wait "$server_pid" 2>/dev/null; }
+
 source tests/wine/session.sh
 wine_session_start "$build/wine-test"
+trap 'wine_session_stop; stop_server' EXIT
 run_gtest wine-core wine build/win32/tests/core_tests.exe
 run_gtest wine-win32 wine build/win32/tests/win32_tests.exe
 # Screenshots of every window the end-to-end tests open are kept here.
 export VELORIN_SCREENSHOTS=$build/screenshots
 run_gtest wine-e2e wine build/win32/tests/e2e/e2e_tests.exe
 wine_session_stop
+stop_server
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

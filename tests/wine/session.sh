@@ -12,7 +12,8 @@ wine_desktop_name=velorin
 wine_desktop_size=1920x1080
 
 wine_environment() {
-  export WINEPREFIX=$1
+  export WINEPREFIX
+  WINEPREFIX=$(realpath -m "$1")  # Wine takes only absolute prefixes
   export WINEARCH=win32
   export WINEDEBUG=-all
   export WINEDLLOVERRIDES="mscoree,mshtml="  # no Mono or Gecko prompts
