@@ -4,6 +4,7 @@
 #include "app/program_texts.h"
 #include "net/fetch_page.h"
 #include "net/text_between.h"
+#include "skin/skin_library.h"
 #include "ui/load_window.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
@@ -32,6 +33,8 @@ void start_up() {
         show_message_box(update_message);
         return;
     }
+    // The program works the same without its skin: the result is not needed.
+    attach_skin(embedded_skin(), "");
     load_window(main_window);
 }
 

@@ -66,6 +66,9 @@ run_gtest wine-win32 wine build/win32/tests/win32_tests.exe
 # Screenshots of every window the end-to-end tests open are kept here.
 export VELORIN_SCREENSHOTS=$build/screenshots
 run_gtest wine-e2e wine build/win32/tests/e2e/e2e_tests.exe
+# The benchmark reports the cost of a scroll step; it asserts nothing.
+wine build/win32/tests/bench/label_scroll_bench.exe >"$logs/bench-label-scroll.log" 2>&1 &&
+  sed 's/^/bench: /' "$logs/bench-label-scroll.log" | tail -n 4
 wine_session_stop
 stop_server
 

@@ -5,7 +5,12 @@
 #include "app/maker.h"
 #include "core/level_experience.h"
 #include "core/potential_gold.h"
+#include "resources/resource_ids.h"
 #include "ui/control_records.h"
+#include "ui/explanation_windows.h"
+#include "ui/load_window.h"
+#include "ui/supporter_list.h"
+#include "ui/supporter_list_page.h"
 
 namespace velorin {
 
@@ -26,6 +31,14 @@ void on_gold_end_changed(control_access& window) {
 template <std::size_t row>
 void on_gold_row_clicked(control_access& window) {
     compute_gold_row(window, gold_rows[row]);
+}
+
+void open_days_method_window(control_access&) {
+    load_window(days_method_window);
+}
+
+void open_potential_help_window(control_access&) {
+    load_window(potential_help_window);
 }
 
 constexpr std::string_view tab_pages[] = {"计算器", "支持我们"};
@@ -98,7 +111,7 @@ constexpr control_record controls[] = {
     label("标签13", "分组框4", {271, 20, 80, 24}, "预计升级天数"),
     with_max_length(4, edit_box("编辑框6", "分组框4", {295, 49, 34, 24}, read_only)),
     button("按钮2", "分组框4", {370, 21, 80, 24}, "开始计算", compute_days),
-    button("按钮3", "分组框4", {370, 52, 80, 24}, "计算说明"),
+    button("按钮3", "分组框4", {370, 52, 80, 24}, "计算说明", open_days_method_window),
 
     label("标签2", "分组框1", {81, 22, 56, 24}, "当前等级"),
     label("标签3", "分组框1", {149, 21, 56, 24}, "目标等级"),
@@ -129,7 +142,7 @@ constexpr control_record controls[] = {
     gold_row_5[3],
     gold_row_5[4],
     button("按钮11", "分组框1", {355, 48, 96, 32}, "重置", reset_gold),
-    button("按钮9", "分组框1", {355, 98, 96, 32}, "计算说明"),
+    button("按钮9", "分组框1", {355, 98, 96, 32}, "计算说明", open_potential_help_window),
     label("标签17", "分组框1", {376, 146, 56, 24}, "总共合计"),
     edit_box("编辑框22", "分组框1", {355, 176, 96, 24}, read_only),
     timer("时钟2", "分组框1", {305, 8, 32, 32}, tick_ms, refresh_gold_total),
@@ -141,11 +154,11 @@ constexpr control_record controls[] = {
     on_page(support_page, group_box("分组框7", "选择夹1", {25, 286, 192, 112}, "", button_face)),
     on_page(support_page, group_box("分组框8", "选择夹1", {15, 259, 220, 152}, "名单名单")),
     on_page(support_page, group_box("分组框6", "选择夹1", {250, 259, 220, 152}, "致各位朋友：")),
-    picture_box("图片框2", "分组框2", {5, 25, 210, 190}, false),
-    picture_box("图片框3", "分组框5", {5, 25, 210, 190}, false),
+    picture_box("图片框2", "分组框2", {5, 25, 210, 190}, false, {VELORIN_PICTURE_WECHAT}),
+    picture_box("图片框3", "分组框5", {5, 25, 210, 190}, false, {VELORIN_PICTURE_ALIPAY}),
     label("标签20", "分组框7", {0, 7, 192, 296}, "", true),
     label("标签4", "分组框6", {15, 27, 192, 112}, greeting, true),
-    timer("时钟1", "分组框6", {143, 91, 40, 32}, tick_ms, nullptr),
+    timer("时钟1", "分组框6", {143, 91, 40, 32}, tick_ms, scroll_supporter_list),
 };
 
 }  // namespace
@@ -154,6 +167,7 @@ const window_record main_window = {
     .title = "Velorin等级经验计算器 V1.0  QQ群：" MAKER_CHAT_GROUP,
     .outer_width = 499,
     .outer_height = 465,
+    .on_created = load_supporter_list,
     .controls = controls,
 };
 

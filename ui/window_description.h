@@ -38,10 +38,10 @@ enum class control_font : std::uint8_t {
     gb2312_12px,  // character height 12, weight 400, GB2312, no face name
 };
 
-// An embedded picture: the stored bytes of a PNG file.
+// An embedded picture: the ID of the program's raw-data resource that holds
+// the stored bytes of a PNG file; 0 for none.
 struct picture {
-    const std::uint8_t* bytes;
-    std::size_t size;
+    int resource = 0;
 };
 
 struct control_record {
