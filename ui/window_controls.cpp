@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ui/kinds/kinds.h"
 #include "ui/message_box.h"
 #include "ui/wide_text.h"
 #include "ui/window_state.h"
@@ -9,13 +10,6 @@
 namespace velorin {
 
 namespace {
-
-std::wstring window_text(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
 
 // A control's rectangle relative to its parent's client area.
 RECT rectangle_in_parent(HWND control) {

@@ -14,13 +14,6 @@ namespace {
 constexpr int title_indent = 8;
 constexpr int title_padding = 2;
 
-std::wstring title_of(HWND group) {
-    std::wstring title(static_cast<std::size_t>(GetWindowTextLengthW(group)) + 1, L'\0');
-    title.resize(static_cast<std::size_t>(
-        GetWindowTextW(group, title.data(), static_cast<int>(title.size()))));
-    return title;
-}
-
 void paint_group_box(HWND group) {
     const control_record& record = own_record(group);
     PAINTSTRUCT paint;
@@ -36,7 +29,7 @@ void paint_group_box(HWND group) {
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-    const std::wstring title = title_of(group);
+    const std::wstring title = window_text(group);
     if (!title.empty()) {
         SIZE extent;
         GetTextExtentPoint32W(dc, title.c_str(), static_cast<int>(title.size()), &extent);

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "ui/window_description.h"
 
 namespace velorin {
@@ -35,6 +37,9 @@ int current_tab_page(const window_state& state);
 // notifications and colour requests on to the top-level window, which owns
 // the handlers. Returns true when the message was passed on.
 bool forward_to_window(HWND container, UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
+
+// The whole text of a window: a caption or a title.
+std::wstring window_text(HWND window);
 
 // The common styles of a child control created from its record.
 DWORD child_style(const control_record& record);

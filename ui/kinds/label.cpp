@@ -17,13 +17,6 @@ namespace {
 
 constexpr wchar_t rendering_property[] = L"VelorinLabelRendering";
 
-std::wstring caption_of(HWND label) {
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(
-        GetWindowTextW(label, caption.data(), static_cast<int>(caption.size()))));
-    return caption;
-}
-
 void draw_caption(HWND label, HDC dc, RECT area) {
     const control_record& record = own_record(label);
     FillRect(dc, &area, colour_brush(record.background));
@@ -31,7 +24,7 @@ void draw_caption(HWND label, HDC dc, RECT area) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     const UINT layout = record.word_wrap ? DT_WORDBREAK : DT_SINGLELINE | DT_VCENTER;
-    const std::wstring caption = caption_of(label);
+    const std::wstring caption = window_text(label);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &area,
               layout | DT_LEFT | DT_NOPREFIX);
     SelectObject(dc, old_font);

@@ -27,6 +27,13 @@ void register_once(const wchar_t* class_name, WNDPROC procedure) {
 
 }  // namespace
 
+std::wstring window_text(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
 DWORD child_style(const control_record& record) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     if (record.tab_stop) {
